@@ -69,7 +69,10 @@ void TForm_about_help_me::Image1Click(QObject*)
 
 void TForm_about_help_me::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     QDialog::showEvent(event);
 }
