@@ -3,9 +3,9 @@
 #include "Form_style.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QIcon>
+#include <QScrollBar>
 
 namespace {
 
@@ -43,6 +43,10 @@ TDirectoryOutline::TDirectoryOutline(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
 
     Show_directory(directory_);
+    connect(folders_, &QFileSystemModel::rowsInserted, this, &TDirectoryOutline::Keep_current_in_view);
+    // Sorting the folders that arrived reorders the rows without inserting any.
+    connect(folders_, &QFileSystemModel::layoutChanged, this, &TDirectoryOutline::Center_current, Qt::QueuedConnection);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { following_start_ = false; });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &TDirectoryOutline::On_current_changed);
 }
 
@@ -57,16 +61,27 @@ void TDirectoryOutline::Show_directory(const QString& path)
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         expand(parent);
     setCurrentIndex(index);
-    // The model reads folders in the background: centre the start folder once
-    // its siblings are there, and only then.
-    const QString parent_path = QFileInfo(path).path();
-    start_scroll_ = connect(folders_, &QFileSystemModel::directoryLoaded, this, [this, parent_path](const QString& loaded) {
-        if (loaded != parent_path)
-            return;
-        disconnect(start_scroll_);
+}
+
+void TDirectoryOutline::Keep_current_in_view(const QModelIndex& parent)
+{
+    // The model reads folders in the background, so the start folder moves
+    // down as the folders above it arrive; until the user scrolls or chooses.
+    const QString loaded = folders_->filePath(parent);
+    if (following_start_ && (loaded == "/" || directory_ == loaded || directory_.startsWith(loaded + '/')))
+        QMetaObject::invokeMethod(this, &TDirectoryOutline::Center_current, Qt::QueuedConnection);
+}
+
+void TDirectoryOutline::showEvent(QShowEvent* event)
+{
+    QTreeView::showEvent(event);
+    Center_current();
+}
+
+void TDirectoryOutline::Center_current()
+{
+    if (following_start_)
         scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
-    scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TDirectoryOutline::On_current_changed(const QModelIndex& current)
@@ -75,6 +90,7 @@ void TDirectoryOutline::On_current_changed(const QModelIndex& current)
     if (!current.isValid() || path == directory_)
         return;
     directory_ = path;
+    following_start_ = false;
     // A folder the process may not enter is still the tree's choice; the run
     // reads the full path from the field, never the process's directory.
     QDir::setCurrent(path);

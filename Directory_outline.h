@@ -30,12 +30,17 @@ public:
 signals:
     void Change();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void Keep_current_in_view(const QModelIndex& parent);
+    void Center_current();
     void Show_directory(const QString& path);
     void On_current_changed(const QModelIndex& current);
 
     Folder_leaf_icons icons_;
     QFileSystemModel* folders_;
     QString directory_;
-    QMetaObject::Connection start_scroll_;
+    bool following_start_ = true;
 };

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileSystemModel>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -48,6 +49,30 @@ private:
 
 private slots:
     void initTestCase() { QApplication::setApplicationName(Application_title("/usr/bin/Project_quillot")); }
+
+    // First, while no other tree has read these folders yet.
+    void tree_starts_on_current_directory_in_view()
+    {
+        Temp_directory folder;
+        for (int index = 0; index < 60; ++index)
+            folder.Create_folder("f" + std::to_string(100 + index));
+        folder.Create_folder("zz");
+        const QString start = QDir::currentPath();
+        const QString deep = Path_text(folder.File_path("zz"));
+        QDir::setCurrent(deep);
+        TForm1 form;
+        form.show();
+
+        TDirectoryOutline* tree = form.DirectoryOutline1;
+        QCOMPARE(tree->Directory(), deep);
+        QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), deep);
+        // The folders around it arrive in the background and push it down.
+        QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex().parent()), 61);
+        QTest::qWait(50);
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+        QVERIFY(form.Edit_find_path->text().isEmpty());
+        QDir::setCurrent(start);
+    }
 
     void layout_data()
     {
