@@ -9,8 +9,9 @@
 #include <string_view>
 
 // The found list: the exact bytes of each path, decoded only for showing.
-// Appended rows are stored at once but shown in batches, as a view that
-// repaints per row would make a large folder take minutes to list.
+// Appended rows are stored at once but shown in batches, at most every 50 ms,
+// as a view that repaints per row would make a large folder take minutes to
+// list.
 class Found_list_model : public QAbstractListModel {
     Q_OBJECT
 
@@ -32,7 +33,8 @@ public:
     void Publish_if_due();
 
 private:
-    static constexpr qint64 batch_interval_ms = 50;
+    static constexpr qint64 min_batch_interval_ms = 50;
+    static constexpr std::size_t rows_per_interval_ms = 3000;
 
     quillot::Compact_path_list paths_;
     std::size_t shown_ = 0;
