@@ -24,6 +24,7 @@ inline constexpr int file_not_found = 2;
 inline constexpr int invalid_file_name = 3;
 inline constexpr int already_exists = 183;
 inline constexpr int name_too_long = 206;
+inline constexpr int device_failure = 1117;
 }  // namespace io_code
 
 std::string Io_error_message(int code);

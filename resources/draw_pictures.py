@@ -5,6 +5,8 @@ Run it from this folder after changing a drawing; the XPM files are kept in
 the repository and compiled into the program."""
 
 import math
+import struct
+import zlib
 
 
 def canvas(width, height):
@@ -25,6 +27,28 @@ def write_xpm(path, name, picture, palette):
     lines[-1] = lines[-1].rstrip(',')
     with open(path, 'w') as out:
         out.write(f'/* XPM */\nstatic const char *{name}[] = {{\n' + '\n'.join(lines) + '\n};\n')
+
+
+def write_png(path, picture, palette, scale):
+    """The picture enlarged by a whole factor, each pixel a square block, so
+    that the larger icon sizes stay as crisp as the 32 x 32 one."""
+    colours = {key: (0, 0, 0, 0) if value == 'None' else
+               (int(value[1:3], 16), int(value[3:5], 16), int(value[5:7], 16), 255)
+               for key, value in palette.items()}
+    rows = []
+    for row in picture:
+        line = b''.join(bytes(colours[key]) * scale for key in row)
+        rows += [b'\x00' + line] * scale
+    height, width = len(picture) * scale, len(picture[0]) * scale
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    with open(path, 'wb') as out:
+        out.write(b'\x89PNG\r\n\x1a\n')
+        out.write(chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)))
+        out.write(chunk(b'IDAT', zlib.compress(b''.join(rows), 9)))
+        out.write(chunk(b'IEND', b''))
 
 
 def application_icon():
@@ -93,6 +117,10 @@ def folder_leaf():
 
 
 if __name__ == '__main__':
-    write_xpm('quillot_icon.xpm', 'quillot_icon', *application_icon())
+    icon = application_icon()
+    write_xpm('quillot_icon.xpm', 'quillot_icon', *icon)
+    for scale in (1, 2, 4, 8):
+        size = 32 * scale
+        write_png(f'icons/{size}x{size}/quillot.png', *icon, scale)
     write_xpm('help_glyph.xpm', 'help_glyph', *help_glyph())
     write_xpm('folder_leaf.xpm', 'folder_leaf', *folder_leaf())

@@ -32,8 +32,10 @@ TEST(Io_error, CodeIsMappedFromErrno)
     const std::pair<int, int> table[] = {
         {ENOENT, 2},   {ENOTDIR, 3},  {EMFILE, 4},        {ENFILE, 4},    {EACCES, 5},
         {EPERM, 5},    {EROFS, 5},    {EEXIST, 183},      {ENOTEMPTY, 183}, {ENAMETOOLONG, 206},
-        {ENOSPC, 112}, {EBUSY, 32},   {EXDEV, 17},        {EINVAL, 87},   {EIO, EIO},
-        {ELOOP, ELOOP},
+        {ENOSPC, 112}, {EBUSY, 32},   {EXDEV, 17},        {EINVAL, 87},   {ELOOP, ELOOP},
+        {EDQUOT, EDQUOT},
+        // Numbers of codes with a message of their own are not carried as they are.
+        {EIO, 1117}, {EINTR, 1117}, {ESRCH, 1117}, {ENETDOWN, 1117}, {ENETUNREACH, 1117}, {EISCONN, 1117},
     };
     for (const auto& [errno_value, code] : table)
         EXPECT_EQ(Io_code_from_errno(errno_value), code) << errno_value;

@@ -1,7 +1,8 @@
 #include "Directory_outline.h"
 #include "Error_report.h"
 #include "Unit_quillot.h"
-#include "hooked_file_system.h"
+#include "support/failing_file_system.h"
+#include "support/hooked_file_system.h"
 #include "modal_box.h"
 #include "support/temp_directory.h"
 
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using quillot::testing::Failing_file_system;
+using quillot::testing::Hooked_file_system;
 using quillot::testing::Temp_directory;
 
 namespace {
@@ -237,6 +240,45 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), form.Button_run);
     }
 
+    void error_report_names_the_cause_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2") << 2 << "Fichier introuvable.";
+        QTest::newRow("3") << 3 << "Nom de fichier incorrect.";
+        QTest::newRow("4") << 4 << "Trop de fichiers ouverts.";
+        QTest::newRow("5") << 5 << "Accès au fichier refusé.";
+        QTest::newRow("17") << 17 << "Erreur E/S 17.";
+        QTest::newRow("32") << 32 << "Erreur E/S 32.";
+        QTest::newRow("87") << 87 << "Erreur E/S 87.";
+        QTest::newRow("112") << 112 << "Erreur E/S 112.";
+        QTest::newRow("183") << 183 << "Erreur E/S 183.";
+        QTest::newRow("206") << 206 << "Erreur E/S 206.";
+        QTest::newRow("1117") << 1117 << "Erreur E/S 1117.";
+    }
+
+    void error_report_names_the_cause()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, shown);
+        Temp_directory folder;
+        for (const char* name : {"a_2009", "b_2009", "c_2009", "d_2009"})
+            folder.Create_file(name);
+        TForm1 form(std::make_unique<Failing_file_system>(3, code));
+        form.show();
+        Fill(form, Path_text(folder.path()), "2009", "2010");
+
+        Box_answerer seen;
+        Press_run(form);
+
+        QCOMPARE(seen.text, shown);
+        QCOMPARE(seen.caption, QString("Project_quillot"));
+        QCOMPARE(Rows(form).size(), 4);
+        const std::vector<std::string> names = folder.Names();
+        QCOMPARE(std::count_if(names.begin(), names.end(), [](const std::string& name) { return name.ends_with("2010"); }),
+                 2);
+    }
+
     void press_during_run_starts_no_second_run()
     {
         Temp_directory folder;
@@ -244,13 +286,14 @@ private slots:
             folder.Create_file(name);
         TForm1* form_pointer = nullptr;
         bool disabled_while_listing = false;
-        auto file_system = std::make_unique<Hooked_file_system>([&](int entry) {
+        auto file_system = std::make_unique<Hooked_file_system>();
+        file_system->on_entry = [&](int entry) {
             if (entry != 2)
                 return;
             disabled_while_listing = !form_pointer->Button_run->isEnabled();
             form_pointer->Button_run->click();
             form_pointer->Button_runClick(form_pointer->Button_run);
-        });
+        };
         TForm1 form(std::move(file_system));
         form_pointer = &form;
         form.show();
@@ -272,10 +315,11 @@ private slots:
         for (const char* name : {"a_2009", "b_2009", "c_2009"})
             folder.Create_file(name);
         TForm1* form_pointer = nullptr;
-        auto file_system = std::make_unique<Hooked_file_system>([&](int entry) {
+        auto file_system = std::make_unique<Hooked_file_system>();
+        file_system->on_entry = [&](int entry) {
             if (entry == 2)
                 QMetaObject::invokeMethod(form_pointer, &QWidget::close, Qt::QueuedConnection);
-        });
+        };
         TForm1 form(std::move(file_system));
         form_pointer = &form;
         form.show();
