@@ -41,8 +41,6 @@ public:
     void Button_runClick(QObject* sender);
     void SpeedButton2Click(QObject* sender);
 
-    bool Run_in_progress() const { return run_in_progress_; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
