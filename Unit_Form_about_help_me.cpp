@@ -10,19 +10,6 @@
 
 TForm_about_help_me* Form_about_help_me = nullptr;
 
-namespace {
-
-QLabel* Make_label(QWidget* parent, const char* utf8_text, const QRect& bounds, int font_height)
-{
-    auto* label = new QLabel(QString::fromUtf8(utf8_text), parent);
-    label->setFont(Windows_font(font_height));
-    label->setGeometry(bounds);
-    label->resize(qMax(bounds.width(), label->sizeHint().width()), bounds.height());
-    return label;
-}
-
-}  // namespace
-
 TForm_about_help_me::TForm_about_help_me(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -33,16 +20,17 @@ TForm_about_help_me::TForm_about_help_me(QWidget* parent)
     setPalette(palette);
     setFixedSize(550, 121);
 
-    Label1 = Make_label(this, "Quillot est un programme qui renomme les fichiers en groupe d'un répertoire.",
-                        {16, 8, 500, 16}, 13);
-    Label2 = Make_label(this, "Sur une idée de Talmio : remplacer dans un répertoire donné,", {16, 28, 396, 16}, 13);
-    Label3 = Make_label(this, "Les noms de fichier correspondant à une recherche par une autre chaine de caractère.",
-                        {16, 48, 510, 16}, 13);
-    Label11 = Make_label(this, "Quillot, par son équipe : renommer en groupe, sans rien perdre.", {92, 96, 369, 13},
-                         11);
-    QPalette credit_palette = Label11->palette();
-    credit_palette.setColor(QPalette::WindowText, navy_colour);
-    Label11->setPalette(credit_palette);
+    const QFont text_font = Windows_font(13);
+    Label1 = Make_label(this, QString::fromUtf8("Quillot est un programme qui renomme les fichiers en groupe d'un répertoire."),
+                        {16, 8, 500, 16}, text_font);
+    Label2 = Make_label(this, QString::fromUtf8("Sur une idée de Talmio : remplacer dans un répertoire donné,"),
+                        {16, 28, 396, 16}, text_font);
+    Label3 = Make_label(
+        this, QString::fromUtf8("Les noms de fichier correspondant à une recherche par une autre chaine de caractère."),
+        {16, 48, 510, 16}, text_font);
+    Label11 = Make_label(this, QString::fromUtf8("Quillot, par son équipe : renommer en groupe, sans rien perdre."),
+                         {92, 96, 369, 13}, Windows_font(11));
+    Set_text_colour(Label11, navy_colour);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 72, 45, 41);

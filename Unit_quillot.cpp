@@ -27,17 +27,6 @@ std::string Bytes_of(const QLineEdit* edit)
     return edit->text().toStdString();
 }
 
-// Labels keep their left and top but grow to fit their text, so that no
-// caption is cut where the fallback font is wider than the original.
-QLabel* Make_label(QWidget* parent, const QString& text, const QRect& bounds, const QFont& font)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    label->setGeometry(bounds);
-    label->resize(qMax(bounds.width(), label->sizeHint().width()), qMax(bounds.height(), label->sizeHint().height()));
-    return label;
-}
-
 QLineEdit* Make_edit(QWidget* parent, const QRect& bounds)
 {
     auto* edit = new QLineEdit(parent);
@@ -112,9 +101,7 @@ void TForm1::Create_controls()
     SpeedButton2->setFocusPolicy(Qt::NoFocus);
 
     Label11 = Make_label(this, QString::fromUtf8("© Quillot"), {752, 404, 51, 13}, Windows_font(11));
-    QPalette credit_palette = Label11->palette();
-    credit_palette.setColor(QPalette::WindowText, navy_colour);
-    Label11->setPalette(credit_palette);
+    Set_text_colour(Label11, navy_colour);
 
     Edit_file_search = Make_edit(this, {128, 56, 357, 21});
 
