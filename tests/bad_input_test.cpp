@@ -1,38 +1,14 @@
-#include "io_error.h"
-#include "posix_file_system.h"
-#include "rename_run.h"
-#include "support/recording_run_window.h"
-#include "support/temp_directory.h"
+#include "support/run_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace quillot {
 namespace {
 
-using testing::Recording_run_window;
-using testing::Temp_directory;
 using Names = std::vector<std::string>;
 
 // Input a user can type, each with the outcome it must have.
-class Bad_input_test : public ::testing::Test {
-protected:
-    Bad_input_test()
-    {
-        window.directory = folder.path();
-        window.search = "2009";
-        window.replacement = "2010";
-    }
-
-    void Expect_count(int count) const
-    {
-        ASSERT_EQ(window.messages.size(), 1U);
-        EXPECT_EQ(window.messages[0].first, "Number of file rename : " + std::to_string(count));
-    }
-
-    Temp_directory folder;
-    Recording_run_window window;
-    Posix_file_system file_system;
-};
+using Bad_input_test = testing::Run_fixture<>;
 
 // Restores the process's current directory.
 class Current_directory {
@@ -54,11 +30,11 @@ TEST_F(Bad_input_test, EmptyPathListsRoot)
     window.directory = "";
     window.search = "\x01quillot matches nothing";
 
-    Run_rename(window, file_system);
+    Run();
 
     EXPECT_GT(window.events_processed, 2) << "the root's entries were read";
     EXPECT_TRUE(window.found.empty());
-    Expect_count(0);
+    Expect_count_message(0);
 }
 
 TEST_F(Bad_input_test, RelativePathIsRelativeToCurrentDirectory)
@@ -68,11 +44,11 @@ TEST_F(Bad_input_test, RelativePathIsRelativeToCurrentDirectory)
     const Current_directory inside(folder.path());
     window.directory = "sub";
 
-    Run_rename(window, file_system);
+    Run();
 
     EXPECT_EQ(window.found, Names{"sub/a_2009"});
     EXPECT_EQ(folder.Content("sub/a_2010"), "a");
-    Expect_count(1);
+    Expect_count_message(1);
 }
 
 TEST_F(Bad_input_test, PathThroughDotDotReachesThatFolder)
@@ -81,7 +57,7 @@ TEST_F(Bad_input_test, PathThroughDotDotReachesThatFolder)
     folder.Create_file("a_2009");
     window.directory = folder.path() + "/sub/..";
 
-    Run_rename(window, file_system);
+    Run();
 
     EXPECT_EQ(window.found, Names{folder.path() + "/sub/../a_2009"});
     EXPECT_EQ(folder.Names(), (Names{"a_2010", "sub"}));
@@ -93,10 +69,10 @@ TEST_F(Bad_input_test, SearchHoldingSlashMatchesNoName)
     folder.Create_file("a_2009");
     window.search = "a/";
 
-    Run_rename(window, file_system);
+    Run();
 
     EXPECT_TRUE(window.found.empty());
-    Expect_count(0);
+    Expect_count_message(0);
     EXPECT_EQ(folder.Names(), (Names{"a", "a_2009"}));
 }
 
@@ -107,13 +83,8 @@ TEST_F(Bad_input_test, NewNameOverSystemLimitIsNameTooLong)
     folder.Create_file(name);
     window.replacement = "20100";
 
-    try {
-        Run_rename(window, file_system);
-        FAIL() << "no error raised";
-    } catch (const Io_error& error) {
-        EXPECT_EQ(error.code(), io_code::name_too_long);
-        EXPECT_STREQ(error.what(), "Erreur E/S 206");
-    }
+    EXPECT_EQ(Run_expecting_error(), io_code::name_too_long);
+    EXPECT_STREQ(Io_error(io_code::name_too_long).what(), "Erreur E/S 206");
     EXPECT_EQ(folder.Names(), Names{name});
 }
 
@@ -133,11 +104,11 @@ TEST_P(Odd_name_test, IsRenamedByteForByte)
     window.search = c.search;
     window.replacement = c.replacement;
 
-    Run_rename(window, file_system);
+    Run();
 
     EXPECT_EQ(folder.Names(), Names{c.new_name});
     EXPECT_EQ(folder.Content(c.new_name), c.name);
-    Expect_count(1);
+    Expect_count_message(1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Odd_name_test,

@@ -1,8 +1,5 @@
-#include "io_error.h"
-#include "rename_run.h"
 #include "support/hooked_file_system.h"
-#include "support/recording_run_window.h"
-#include "support/temp_directory.h"
+#include "support/run_fixture.h"
 
 #include <cerrno>
 #include <cstring>
@@ -17,36 +14,10 @@ namespace quillot {
 namespace {
 
 using testing::Hooked_file_system;
-using testing::Recording_run_window;
-using testing::Temp_directory;
 using Names = std::vector<std::string>;
 
 // Faults a real file system raises, met by the run on real folders.
-class Real_fault_test : public ::testing::Test {
-protected:
-    Real_fault_test()
-    {
-        window.directory = folder.path();
-        window.search = "2009";
-        window.replacement = "2010";
-    }
-
-    int Run_expecting_error()
-    {
-        try {
-            Run_rename(window, file_system);
-        } catch (const Io_error& error) {
-            EXPECT_TRUE(window.messages.empty()) << "no count after a failure";
-            return error.code();
-        }
-        ADD_FAILURE() << "no error raised";
-        return 0;
-    }
-
-    Temp_directory folder;
-    Recording_run_window window;
-    Hooked_file_system file_system;
-};
+using Real_fault_test = testing::Run_fixture<Hooked_file_system>;
 
 // Sets the immutable attribute, which stops even root, and clears it again
 // so that the fixture can remove the file.

@@ -1,9 +1,5 @@
-#include "io_error.h"
-#include "posix_file_system.h"
-#include "rename_run.h"
 #include "support/failing_file_system.h"
-#include "support/recording_run_window.h"
-#include "support/temp_directory.h"
+#include "support/run_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -25,28 +21,8 @@ Names Files_in_listing_order(const std::string& directory)
     return names;
 }
 
-class Rename_run_test : public ::testing::Test {
+class Rename_run_test : public testing::Run_fixture<> {
 protected:
-    Rename_run_test()
-    {
-        window.directory = folder.path();
-        window.search = "2009";
-        window.replacement = "2010";
-    }
-
-    void Run() { Run_rename(window, file_system); }
-
-    int Run_expecting_error()
-    {
-        try {
-            Run();
-        } catch (const Io_error& error) {
-            return error.code();
-        }
-        ADD_FAILURE() << "no error raised";
-        return 0;
-    }
-
     Names Paths_of(const Names& names) const
     {
         Names paths;
@@ -54,17 +30,6 @@ protected:
             paths.push_back(folder.File_path(name));
         return paths;
     }
-
-    void Expect_count_message(int count) const
-    {
-        ASSERT_EQ(window.messages.size(), 1U);
-        EXPECT_EQ(window.messages[0].first, "Number of file rename : " + std::to_string(count));
-        EXPECT_EQ(window.messages[0].second, "Quillot");
-    }
-
-    Temp_directory folder;
-    Recording_run_window window;
-    Posix_file_system file_system;
 };
 
 TEST_F(Rename_run_test, ListsMatchesInSearchOrderAndRenamesFirstOccurrence)
