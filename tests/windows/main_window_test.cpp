@@ -41,11 +41,16 @@ class Main_window_test : public QObject {
     Q_OBJECT
 
 private:
-    void Fill(TForm1& form, const QString& directory, const QString& search, const QString& replacement)
+    // Shows the window, waits until it is active, and types the three texts.
+    bool Show_filled(TForm1& form, const QString& directory, const QString& search, const QString& replacement)
     {
+        form.show();
+        if (!QTest::qWaitForWindowActive(&form))
+            return false;
         form.Edit_find_path->setText(directory);
         form.Edit_file_search->setText(search);
         form.Edit_file_replace->setText(replacement);
+        return true;
     }
 
     void Press_run(TForm1& form) { QTest::mouseClick(form.Button_run, Qt::LeftButton); }
@@ -190,9 +195,7 @@ private slots:
             folder.Create_file(name);
         folder.Create_folder("dir_2009");
         TForm1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        Fill(form, Path_text(folder.path()), "2009", "2010");
+        QVERIFY(Show_filled(form, Path_text(folder.path()), "2009", "2010"));
 
         Box_answerer seen;
         Press_run(form);
@@ -222,9 +225,7 @@ private slots:
         folder.Create_file("A1");
         folder.Create_file("1A");
         TForm1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        Fill(form, Path_text(folder.path()), "A", "");
+        QVERIFY(Show_filled(form, Path_text(folder.path()), "A", ""));
 
         Box_answerer seen;
         Press_run(form);
@@ -265,8 +266,7 @@ private slots:
         for (const char* name : {"a_2009", "b_2009", "c_2009", "d_2009"})
             folder.Create_file(name);
         TForm1 form(std::make_unique<Failing_file_system>(3, code));
-        form.show();
-        Fill(form, Path_text(folder.path()), "2009", "2010");
+        QVERIFY(Show_filled(form, Path_text(folder.path()), "2009", "2010"));
 
         Box_answerer seen;
         Press_run(form);
@@ -296,8 +296,7 @@ private slots:
         };
         TForm1 form(std::move(file_system));
         form_pointer = &form;
-        form.show();
-        Fill(form, Path_text(folder.path()), "2009", "2010");
+        QVERIFY(Show_filled(form, Path_text(folder.path()), "2009", "2010"));
 
         Box_answerer seen;
         Press_run(form);
@@ -322,8 +321,7 @@ private slots:
         };
         TForm1 form(std::move(file_system));
         form_pointer = &form;
-        form.show();
-        Fill(form, Path_text(folder.path()), "2009", "2010");
+        QVERIFY(Show_filled(form, Path_text(folder.path()), "2009", "2010"));
 
         Box_answerer seen;
         Press_run(form);
